@@ -1,0 +1,1 @@
+#include "confirm/CheckListBox.h"

@@ -1,0 +1,1 @@
+#include "confirm/FrmInstorageSendCheck.h"

@@ -1,0 +1,3 @@
+#include "confirm/FrmInstorageSendCheck.h"
+
+void TFormSalSendCheck::SpeedButton3Click() {}

@@ -1,0 +1,1 @@
+#include "db/SqlConnection.h"

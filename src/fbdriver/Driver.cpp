@@ -1,0 +1,1 @@
+#include "db/DriverInterface.h"
