@@ -51,13 +51,15 @@ public:
     void SpeedButton3Click();
     void SpeedButton4Click();
 
+    // The second step of FormCreate: lists the bills pending for userId.
+    void listPendingBills(const std::string& userId);
+
 protected:
     bool event(QEvent* event) override;
 
 private:
     void buildControls();
     void wireDatabaseComponents();
-    void listPendingBills(const std::string& userId);
 };
 
 // The application's one window.
