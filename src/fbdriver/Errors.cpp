@@ -1,0 +1,22 @@
+#include "fbdriver/Errors.h"
+
+#include "fbdriver/ClientLibrary.h"
+
+namespace fbdriver {
+
+void Status::check(ISC_STATUS result, dbx::ResultCode code) const {
+    if (result != 0) throw DriverError(code, message());
+}
+
+std::string Status::message() const {
+    std::string text;
+    char line[1024];
+    const ISC_STATUS* cursor = vector_;
+    while (api_.interpret(line, sizeof line, &cursor) > 0) {
+        if (!text.empty()) text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
+}  // namespace fbdriver
