@@ -8,7 +8,7 @@ packages=(
   libgtest-dev googletest
   firebird-dev libfbclient2 firebird3.0-server firebird3.0-server-core
   fonts-arphic-uming
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils libx11-dev imagemagick
 )
 
 missing=()

@@ -1,1 +1,9 @@
-int main() { return 0; }
+#include "app/Application.h"
+#include "confirm/FrmInstorageSendCheck.h"
+
+int main(int argc, char** argv) {
+    Application app(argc, argv);
+    TFormSalSendCheck form;
+    form.showCentred();
+    return app.exec();
+}

@@ -14,6 +14,9 @@ namespace platform {
 
 // True for a byte that starts a double-byte character.
 bool isLeadByte(unsigned char byte);
+// The length in bytes (1 or 2) of the character that starts at offset; a lead byte at the end
+// of text stands alone.
+std::size_t characterLength(std::string_view text, std::size_t offset);
 // The offset of the first byte of the last character of text (text.size() when empty).
 std::size_t lastCharacterStart(std::string_view text);
 // ANSI bytes to UTF-8 for display; a byte that does not decode shows as U+FFFD.
@@ -23,7 +26,7 @@ std::string utf8ToAnsi(std::string_view utf8);
 
 // --- Executable path -----------------------------------------------------------------------
 
-// The full path of the running executable, as bytes.
+// The full path of the running executable, as bytes; empty when the system cannot tell.
 std::string executablePath();
 // path up to and including its last separator ('/', '\' or ':'), double-byte aware; empty
 // when it has none.

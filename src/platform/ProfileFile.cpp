@@ -1,1 +1,128 @@
+// Reads a profile file the way the Windows profile service does: lines end at CR LF, LF or CR;
+// blanks around lines, names and values are dropped; a line that starts with ';' is a comment
+// (a ';' later in a line is part of the value); names match without regard to ASCII case; only
+// the first section of a name and the first key of a name in it count; one pair of matching
+// quotes around a value is removed. A file that starts with the UTF-8 mark is read as UTF-8.
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
 #include "platform/Platform.h"
+
+namespace platform {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::string_view trimmedRight(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(kBlanks);
+    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(kBlanks);
+    return start == std::string_view::npos ? std::string_view() : trimmedRight(text.substr(start));
+}
+
+char asciiLower(char byte) { return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte; }
+
+// Double-byte characters compare byte for byte: their trail bytes may look like letters.
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t offset = 0; offset < a.size();) {
+        const std::size_t length = characterLength(a, offset);
+        const bool same = length == 2 ? a.substr(offset, 2) == b.substr(offset, 2)
+                                      : asciiLower(a[offset]) == asciiLower(b[offset]);
+        if (!same) return false;
+        offset += length;
+    }
+    return true;
+}
+
+// Removes the first line from text and returns it without its line end.
+std::string_view takeLine(std::string_view& text) {
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    const std::string_view line = text.substr(0, end);
+    const bool crLf = text.substr(end, 2) == "\r\n";
+    text.remove_prefix(std::min(text.size(), end + (crLf ? 2 : 1)));
+    return line;
+}
+
+// The name in a line "[name]"; a ']' that is the trail byte of a double-byte character does
+// not end it.
+std::string_view sectionName(std::string_view line) {
+    std::size_t offset = 1;
+    while (offset < line.size() && line[offset] != ']') offset += characterLength(line, offset);
+    return trimmed(line.substr(1, offset - 1));
+}
+
+// The value of a line "key = value" when its key is the one asked for.
+std::optional<std::string_view> valueOf(std::string_view line, std::string_view key) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos || !sameName(trimmed(line.substr(0, equals)), key)) {
+        return std::nullopt;
+    }
+    return trimmed(line.substr(equals + 1));
+}
+
+std::string_view unquoted(std::string_view value) {
+    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
+                        (value.front() == '"' || value.front() == '\'');
+    return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+std::optional<std::string> findValue(std::string_view text, std::string_view section,
+                                     std::string_view key) {
+    bool inSection = false;
+    while (!text.empty()) {
+        const std::string_view line = trimmed(takeLine(text));
+        if (line.empty() || line.front() == ';') continue;
+        if (line.front() == '[') {
+            if (inSection) return std::nullopt;
+            inSection = sameName(sectionName(line), section);
+        } else if (inSection) {
+            if (const auto value = valueOf(line, key)) return std::string(unquoted(*value));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// The file's text in the ANSI code page.
+std::string ansiText(std::string content) {
+    if (!content.starts_with(kUtf8Mark)) return content;
+    return utf8ToAnsi(std::string_view(content).substr(kUtf8Mark.size()));
+}
+
+// text cut to at most maxBytes bytes without splitting a double-byte character.
+std::string truncated(std::string_view text, std::size_t maxBytes) {
+    std::size_t end = 0;
+    while (end < text.size() && end + characterLength(text, end) <= maxBytes) {
+        end += characterLength(text, end);
+    }
+    return std::string(text.substr(0, end));
+}
+
+}  // namespace
+
+std::string readProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view defaultValue,
+                              std::size_t bufferSize) {
+    if (bufferSize == 0) return {};
+    const auto content = readFile(path);
+    const auto value = content ? findValue(ansiText(*content), section, key) : std::nullopt;
+    return truncated(value ? *value : trimmedRight(defaultValue), bufferSize - 1);
+}
+
+}  // namespace platform
