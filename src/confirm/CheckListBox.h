@@ -7,6 +7,7 @@
 #include <QAbstractListModel>
 #include <QElapsedTimer>
 #include <QListView>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,15 +51,29 @@ public:
     void setAllChecked(bool checked);
     // The selected item, or -1.
     int itemIndex() const;
+    // The width of the check strip at each item's left: the style's check box plus 2 pixels.
+    int checkStripWidth() const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyboardSearch(const QString& search) override;
+    void focusInEvent(QFocusEvent* event) override;
+    // Milliseconds on a monotonic clock; the type-ahead's time base.
+    virtual qint64 msecsNow() const;
 
 private:
+    bool onCheckStrip(const QModelIndex& index, const QPoint& pos) const;
+    void toggle(int row);
+    void selectRow(int row);
+    // Starts the search text afresh when 500 ms or more passed since the previous key.
+    void noteKeyTime();
+    void eraseSearchCharacter();
+    void selectFirstMatch();
+
     CheckListModel model_;
     std::string searchText_;  // ANSI bytes
-    QElapsedTimer sinceLastKey_;
+    QElapsedTimer clock_;
+    std::optional<qint64> lastKeyTime_;
 };

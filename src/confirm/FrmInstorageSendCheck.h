@@ -59,7 +59,12 @@ protected:
 
 private:
     void buildControls();
+    QFrame* buildTopBar();
+    QFrame* buildListPanel();
+    QFrame* buildBottomBar();
     void wireDatabaseComponents();
+
+    bool placed_ = false;
 };
 
 // The application's one window.

@@ -15,7 +15,8 @@ public:
     std::string commandText;
     int maxBlobSize = -1;
 
-    // Runs commandText on the connection (opening it when needed) and reads every row.
+    // Runs commandText, without its leading blanks, on the connection (opening it when needed)
+    // and reads every row.
     Rows readAll();
 };
 
@@ -49,7 +50,7 @@ public:
     SqlConnection* sqlConnection = nullptr;
     std::vector<std::string> sql;  // statement text, one entry per line
 
-    void close() {}
+    void close() {}  // holds no open statement between runs
     // Runs the lines of sql, each followed by CR LF, as one statement without result rows.
     void execSql();
 };

@@ -7,6 +7,7 @@
 // Every failure is a DatabaseError whose message is the user's text. The layer never starts,
 // commits or rolls back a transaction; the driver commits each statement by itself.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <utility>
@@ -14,25 +15,14 @@
 
 #include "db/DatabaseError.h"
 #include "db/DriverInterface.h"
+#include "db/Params.h"
 
 namespace db {
 
-// An ordered list of "key=value" entries, keys matched without regard to case.
-class Params {
-public:
-    Params() = default;
-    Params(std::initializer_list<std::pair<std::string, std::string>> entries);
-    // The value of key, or empty when it is missing.
-    std::string value(const std::string& key) const;
-    void set(const std::string& key, const std::string& value);
-    const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }
-    void clear() { entries_.clear(); }
-
-private:
-    std::vector<std::pair<std::string, std::string>> entries_;
-};
-
 using Rows = std::vector<dbx::Row>;
+
+// The parameters the window carries; each opening replaces them with the connection entry's.
+Params carriedParams();
 
 class SqlConnection {
 public:
@@ -43,7 +33,8 @@ public:
 
     const std::string& name() const { return name_; }
 
-    // Settings as the window carries them.
+    // Settings as the window carries them; opening replaces the driver settings and params
+    // with those of the configuration files.
     std::string connectionName = "Quenby";
     std::string driverName = "Interbase";
     std::string libraryName = "dbexpint.dll";
@@ -59,7 +50,9 @@ public:
     const std::string& connectionFile() const { return connectionFile_; }
 
     bool connected() const { return connection_ != nullptr; }
-    void open();   // no-op when open
+    // No-op when open. A failed opening leaves the connection closed; the next one reads the
+    // configuration files again.
+    void open();
     void close();  // disconnects; no commit, no rollback
 
     // Opens the connection when needed, runs sql and returns every row.
@@ -68,9 +61,17 @@ public:
     void execute(const std::string& sql);
 
 private:
+    void loadParams();
+    void loadDriverSettings();
+    std::unique_ptr<dbx::Driver> loadDriver();
+    std::unique_ptr<dbx::Connection> newConnection(dbx::Driver& driver);
+    void connect(dbx::Connection& connection);
+    std::unique_ptr<dbx::Cursor> run(const std::string& sql);
+    Rows fetchAll(dbx::Cursor& cursor);
+    [[noreturn]] void throwDriverError(dbx::ResultCode code, const std::string& serverMessage);
+
     std::string name_;
     std::string connectionFile_;
-    bool paramsLoaded_ = false;
     std::unique_ptr<dbx::Driver> driver_;
     std::unique_ptr<dbx::Connection> connection_;
     std::size_t rowsetSize_ = 20;

@@ -12,63 +12,15 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "support/ErrorBoxWatcher.h"
 
 namespace {
-
-struct ShownBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon;
-    Qt::TextFormat textFormat;
-    Qt::WindowModality modality;
-    QMessageBox::StandardButtons standardButtons;
-    qsizetype buttonCount;
-    bool closedByOk = false;
-};
-
-// Watches for the error box while a test runs, notes what it shows and presses its OK button
-// with the mouse, as a user would.
-class ErrorBoxWatcher {
-public:
-    ErrorBoxWatcher() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { pressOk(); });
-        timer_.start(5);
-    }
-    const std::vector<ShownBox>& boxes() const { return boxes_; }
-
-private:
-    void pressOk() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        if (box == lastBox_) {
-            box->done(0);  // pressing OK did not close it: the test fails on what was noted
-            return;
-        }
-        lastBox_ = box;
-        boxes_.push_back({box->windowTitle(), box->text(), box->icon(), box->textFormat(),
-                          box->windowModality(), box->standardButtons(), box->buttons().size()});
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
-            QTest::mouseClick(ok, Qt::LeftButton);
-            boxes_.back().closedByOk = !box->isVisible();
-        } else {
-            box->done(0);
-        }
-    }
-
-    QTimer timer_;
-    QPointer<QMessageBox> lastBox_;
-    std::vector<ShownBox> boxes_;
-};
 
 Application& app() { return *static_cast<Application*>(QCoreApplication::instance()); }
 
 class ErrorBox : public testing::Test {
 protected:
-    std::vector<QString> texts() const {
-        std::vector<QString> result;
-        for (const ShownBox& box : watcher_.boxes()) result.push_back(box.text);
-        return result;
-    }
+    std::vector<QString> texts() const { return watcher_.texts(); }
 
     ErrorBoxWatcher watcher_;
 };

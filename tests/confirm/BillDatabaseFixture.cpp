@@ -10,10 +10,7 @@ std::string literal(const std::optional<std::string>& value) {
     return value ? "'" + sqlStringBody(*value) + "'" : "NULL";
 }
 
-std::string driverLibrary() {
-    const char* bin = std::getenv("SALSENDCHECK_BIN_DIR");
-    return std::string(bin ? bin : ".") + "/libdbxfb.so";
-}
+std::string driverLibrary() { return testsupport::binDir() + "/libdbxfb.so"; }
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "confirm/FrmInstorageSendCheck.h"
+#include "support/ErrorBoxWatcher.h"
 #include "support/TestDatabase.h"
 
 class BillDatabaseFixture : public testing::Test {
@@ -34,4 +35,5 @@ protected:
 
     testsupport::TestDatabase db;
     testsupport::TempDir config;
+    ErrorBoxWatcher errorBoxes;
 };

@@ -136,6 +136,10 @@ private:
 
 }  // namespace
 
+std::string binDir() { return SALSENDCHECK_BIN_DIR; }
+
+std::string sourceDir() { return SALSENDCHECK_SOURCE_DIR; }
+
 std::string sysdbaPassword() {
     std::ifstream in(kPasswordFile);
     std::string line;

@@ -12,6 +12,10 @@ namespace testsupport {
 using Value = std::optional<std::string>;
 using Rows = std::vector<std::vector<Value>>;
 
+// The folder of the built program (build/bin), and the project's source folder.
+std::string binDir();
+std::string sourceDir();
+
 // The SYSDBA password of the local server (/etc/firebird/3.0/SYSDBA.password).
 std::string sysdbaPassword();
 

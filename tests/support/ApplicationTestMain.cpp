@@ -1,3 +1,5 @@
+// The main of the widget tests: they run inside the program's own Application, so that what
+// leaves a handler goes through its one catch point and error box.
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
