@@ -4,14 +4,13 @@
 // start it again. Only the server process sees that configuration: the test process keeps the
 // client library's defaults for every other connection.
 //
-// Also a session of the test's own on any server: rows to set up and read back, and a
-// transaction it may hold open (row locks) while the program runs.
+// Session (support/Session.h) is the test's own attachment to it.
 
 #include <sys/types.h>
 
-#include <memory>
 #include <string>
 
+#include "support/Session.h"
 #include "support/TestDatabase.h"
 
 namespace testsupport {
@@ -47,31 +46,6 @@ private:
     std::string password_;
     pid_t pid_ = -1;
     int databases_ = 0;
-};
-
-// One attachment as SYSDBA. Throws std::runtime_error with the server's message.
-class Session {
-public:
-    Session(const std::string& database, const std::string& password);
-    ~Session();  // rolls back what is still open, then detaches
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-
-    // Runs sql in a transaction of its own, committed.
-    void execute(const std::string& sql);
-    // Every row of sql, in a transaction of its own; text columns only.
-    Rows query(const std::string& sql);
-
-    // A transaction kept open between calls, e.g. to hold row locks.
-    void begin();
-    void run(const std::string& sql);  // inside the transaction begun
-    void commit();
-    void rollback();
-
-    struct Handles;  // the client library's handles, kept out of this header
-
-private:
-    std::unique_ptr<Handles> handles_;
 };
 
 }  // namespace testsupport

@@ -3,14 +3,11 @@
 // made for one test and dropped after it, and a second connection of the test's own to set up
 // and read back rows. The SYSDBA password is read from where the server package put it.
 
-#include <optional>
 #include <string>
-#include <vector>
+
+#include "support/Session.h"
 
 namespace testsupport {
-
-using Value = std::optional<std::string>;
-using Rows = std::vector<std::vector<Value>>;
 
 // The folder of the built program (build/bin), and the project's source folder.
 std::string binDir();
