@@ -1,24 +1,22 @@
 #!/usr/bin/env bash
 # headless-run.sh DEMO_DIR PNG: starts the program of DEMO_DIR in a private Xvfb server, saves
-# a screenshot of its window to PNG once the list is shown, then closes it.
+# a picture of its window to PNG once the list shows the bills, then leaves by "放棄確認".
+# Fails when an error box comes up or the list stays empty.
 set -euo pipefail
-demo=$1
+here=$(cd "$(dirname "$0")" && pwd)
+PROGRAM_DIR=$(cd "$1" && pwd)
 png=$2
+source "$here/../tests/e2e/x11_session.sh"
+source "$here/../tests/e2e/program_session.sh"
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=":$display"
-for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+list_shows_bills() { ! list_is_blank; }
 
-"$demo/salsendcheck" &
-app=$!
-window=$(timeout 20 xdotool search --sync --name '^銷貨單據回傳確認$' | head -n 1)
-sleep 1  # let the first paint finish
+begin_session
+start_program
+expect_window_without_error
+wait_until "$E2E_TIMEOUT" list_shows_bills || fail "the list stays empty"
 mkdir -p "$(dirname "$png")"
-import -window "$window" "$png"
-xdotool windowclose "$window" 2>/dev/null || kill "$app"
-wait "$app" || true
-echo "The window ran under Xvfb; its screenshot is $png"
+save_window_picture "$MAIN_WINDOW" "$png" || fail "no picture of the window"
+press_give_up
+finish_with_exit_code
+echo "The window ran under Xvfb; its picture is $png"

@@ -98,3 +98,14 @@ wait_for_exit() {
     EXIT_CODE=0
     wait "$1" || EXIT_CODE=$?
 }
+
+# The number of distinct colours in a rectangle of a window: region_colour_count ID X Y W H.
+region_colour_count() {
+    import -window "$1" -crop "$4x$5+$2+$3" +repage -format '%k' info:-
+}
+
+# Saves a picture of the window to a PNG file, without time stamps, so that a picture of the
+# same screen is the same file: save_window_picture ID FILE.
+save_window_picture() {
+    import -window "$1" -strip "png:$2"
+}
