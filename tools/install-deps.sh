@@ -9,6 +9,7 @@ packages=(
   firebird-dev libfbclient2 firebird3.0-server firebird3.0-server-core
   fonts-arphic-uming
   xvfb xdotool x11-utils libx11-dev imagemagick
+  clang libclang-rt-14-dev valgrind
 )
 
 missing=()

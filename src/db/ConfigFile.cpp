@@ -39,7 +39,9 @@ void addEntry(Params& params, std::string_view line) {
                   std::string(trimmed(line.substr(equals + 1))));
 }
 
-Params sectionEntries(std::string_view text, std::string_view section) {
+}  // namespace
+
+Params configSectionFromBytes(std::string_view text, std::string_view section) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     Params params;
     bool inSection = false;
@@ -56,12 +58,10 @@ Params sectionEntries(std::string_view text, std::string_view section) {
     return params;
 }
 
-}  // namespace
-
 std::optional<Params> readConfigSection(const std::string& path, std::string_view section) {
     const auto text = readFile(path);
     if (!text) return std::nullopt;
-    return sectionEntries(*text, section);
+    return configSectionFromBytes(*text, section);
 }
 
 }  // namespace db

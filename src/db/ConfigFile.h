@@ -18,5 +18,7 @@ namespace db {
 // The entries of section, in file order; empty when the section is missing, nullopt when the
 // file cannot be read.
 std::optional<Params> readConfigSection(const std::string& path, std::string_view section);
+// The same over the bytes of a configuration file.
+Params configSectionFromBytes(std::string_view bytes, std::string_view section);
 
 }  // namespace db

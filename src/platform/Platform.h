@@ -42,6 +42,10 @@ std::string executableDirectory();
 std::string readProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view defaultValue,
                               std::size_t bufferSize);
+// The same lookup over the bytes of a profile file.
+std::string profileStringFromBytes(std::string_view fileBytes, std::string_view section,
+                                   std::string_view key, std::string_view defaultValue,
+                                   std::size_t bufferSize);
 
 // --- Per-user settings ---------------------------------------------------------------------
 

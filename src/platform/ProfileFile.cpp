@@ -116,13 +116,22 @@ std::string truncated(std::string_view text, std::size_t maxBytes) {
 
 }  // namespace
 
+std::string profileStringFromBytes(std::string_view fileBytes, std::string_view section,
+                                   std::string_view key, std::string_view defaultValue,
+                                   std::size_t bufferSize) {
+    if (bufferSize == 0) return {};
+    const auto value = findValue(ansiText(std::string(fileBytes)), section, key);
+    const std::string_view text = value ? std::string_view(*value) : trimmedRight(defaultValue);
+    // The service hands back a C string: a value ends at its first NUL.
+    return truncated(text.substr(0, text.find('\0')), bufferSize - 1);
+}
+
 std::string readProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view defaultValue,
                               std::size_t bufferSize) {
-    if (bufferSize == 0) return {};
-    const auto content = readFile(path);
-    const auto value = content ? findValue(ansiText(*content), section, key) : std::nullopt;
-    return truncated(value ? *value : trimmedRight(defaultValue), bufferSize - 1);
+    // A missing file reads like an empty one: neither holds the key.
+    return profileStringFromBytes(readFile(path).value_or(std::string()), section, key,
+                                  defaultValue, bufferSize);
 }
 
 }  // namespace platform

@@ -20,6 +20,17 @@ struct ConfigCase {
 
 void PrintTo(const ConfigCase& row, std::ostream* out) { *out << row.name; }
 
+// Every byte value from first to last, in order.
+std::string byteRange(int first, int last) {
+    std::string bytes;
+    for (int byte = first; byte <= last; ++byte) bytes += static_cast<char>(byte);
+    return bytes;
+}
+
+// Garbage: two lines of control bytes, then one from 0x0E to 0xFF.
+const std::string kAllBytes = byteRange(0x00, 0xFF);
+const std::string kMegabyte(1 << 20, 'x');
+
 const ConfigCase kConfigCases[] = {
     {"Plain",
      "[Quenby]\nDriverName=Interbase\nDatabase=h:/x.fdb\n",
@@ -48,6 +59,13 @@ const ConfigCase kConfigCases[] = {
     {"CrLineEnds", "[Quenby]\ra=1\rb=2", {{"a", "1"}, {"b", "2"}}},
     {"MixedLineEnds", "[Quenby]\r\na=1\rb=2\nc=3", {{"a", "1"}, {"b", "2"}, {"c", "3"}}},
     {"ByteOrderMarkSkipped", "\xEF\xBB\xBF[Quenby]\r\na=1\r\n", {{"a", "1"}}},
+    {"BinaryGarbage", kAllBytes + kAllBytes, {}},
+    {"GarbageBeforeTheSection", kAllBytes + "\n[Quenby]\na=1\n", {{"a", "1"}}},
+    {"GarbageInsideTheSection",
+     "[Quenby]\n" + kAllBytes,
+     {{byteRange(0x21, 0x3C), byteRange(0x3E, 0xFF)}}},  // split at 0x3D, bytes to 0x20 trimmed
+    {"MegabyteLine", "[Quenby]\nA=" + kMegabyte + "\nB=2\n", {{"A", kMegabyte}, {"B", "2"}}},
+    {"ByteOrderMarkWithCrLineEnds", "\xEF\xBB\xBF[Quenby]\ra=1\r", {{"a", "1"}}},
     {"DoubleByteTextPassesThrough",
      "[Quenby]\nUser_Name=\xB3\x5C\xA4\x40\n",
      {{"User_Name", "\xB3\x5C\xA4\x40"}}},

@@ -113,6 +113,42 @@ INSTANTIATE_TEST_SUITE_P(
                     0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Every byte value once, in order; it holds '[', '=', ';', quotes, CR and LF.
+std::string allBytes() {
+    std::string bytes;
+    for (int byte = 0; byte < 256; ++byte) bytes += static_cast<char>(byte);
+    return bytes;
+}
+
+std::string repeated(std::string_view text, std::size_t times) {
+    std::string result;
+    for (std::size_t i = 0; i < times; ++i) result += text;
+    return result;
+}
+
+const std::string kMegabyte(1 << 20, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileFiles, ReadProfileString,
+    testing::Values(
+        userId("BinaryGarbage", allBytes() + allBytes(), "default"),
+        userId("GarbageAroundTheSection",
+               allBytes() + "\r\n[privite]\r\nuserid=A1\r\n" + allBytes(), "A1"),
+        userId("MegabyteLineBeforeTheSection", kMegabyte + "\r\n[privite]\r\nuserid=A1\r\n", "A1"),
+        userId("MegabyteValueCut", "[privite]\r\nuserid=" + kMegabyte, std::string(2047, 'x')),
+        // 2047 bytes would split the 1024th character.
+        userId("FiveThousandDoubleByteCharactersCutWhole",
+               "[privite]\r\nuserid=" + repeated("\xB3\x5C", 5000), repeated("\xB3\x5C", 1023)),
+        // The service hands back a C string.
+        userId("NulByteEndsTheValue", std::string("[privite]\r\nuserid=A") + '\0' + "B\r\n", "A"),
+        userId("HeaderWithoutClosingBracketNamesTheSection", "[privite\r\nuserid=A1\r\n", "A1"),
+        userId("TextAfterTheHeaderIgnored", "[privite] x\r\nuserid=A1\r\n", "A1"),
+        userId("Utf8MarkOnly", "\xEF\xBB\xBF", "default"),
+        userId("Utf8MarkWithUndecodableBytes",
+               "\xEF\xBB\xBF[privite]\r\nuserid=a\xFF\xE8\xA8\xB1\r\n", "a?\xB3\x5C"),
+        userId("Utf8MarkWithCrLineEnds", "\xEF\xBB\xBF[privite]\ruserid=A1\r", "A1")),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ReadProfileStringFromDirectory, GivesTheDefault) {
     testsupport::TempDir dir;
     EXPECT_EQ(platform::readProfileString(dir.path(), "privite", "userid", "none", 2048), "none");
