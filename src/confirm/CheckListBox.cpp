@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <iterator>
 #include <string_view>
 
@@ -136,6 +137,23 @@ int TCheckListBox::itemIndex() const {
 }
 
 int TCheckListBox::checkStripWidth() const { return CheckListDelegate::checkStripWidth(this); }
+
+// A tick changes no item's size, so it needs none of the relayout that the list view starts for
+// every change, which repaints the whole view; only the changed items in view are repainted.
+void TCheckListBox::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                const QList<int>& roles) {
+    if (roles != QList<int>{Qt::CheckStateRole}) {
+        QListView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    const QModelIndex firstInView = indexAt(QPoint(0, 0));
+    if (!firstInView.isValid()) return;
+    for (int row = std::max(topLeft.row(), firstInView.row()); row <= bottomRight.row(); ++row) {
+        const QModelIndex index = model_.index(row);
+        if (!visualRect(index).intersects(viewport()->rect())) return;
+        QAbstractItemView::dataChanged(index, index, roles);
+    }
+}
 
 void TCheckListBox::mousePressEvent(QMouseEvent* event) {
     QListView::mousePressEvent(event);

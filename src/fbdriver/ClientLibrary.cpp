@@ -31,6 +31,7 @@ ClientApi resolveAll(void* library) {
     resolve(library, "isc_dsql_describe", api.describe);
     resolve(library, "isc_dsql_sql_info", api.statementInfo);
     resolve(library, "isc_dsql_execute", api.execute);
+    resolve(library, "isc_dsql_execute_immediate", api.executeImmediate);
     resolve(library, "isc_dsql_fetch", api.fetch);
     resolve(library, "isc_dsql_free_statement", api.freeStatement);
     resolve(library, "isc_open_blob2", api.openBlob);

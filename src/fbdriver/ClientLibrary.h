@@ -18,6 +18,7 @@ struct ClientApi {
     decltype(&isc_dsql_describe) describe;
     decltype(&isc_dsql_sql_info) statementInfo;
     decltype(&isc_dsql_execute) execute;
+    decltype(&isc_dsql_execute_immediate) executeImmediate;
     decltype(&isc_dsql_fetch) fetch;
     decltype(&isc_dsql_free_statement) freeStatement;
     decltype(&isc_open_blob2) openBlob;

@@ -33,6 +33,8 @@ public:
     ISC_STATUS* vector() { return vector_; }
     // Throws DriverError(code) with the server's text when the call failed.
     void check(ISC_STATUS result, dbx::ResultCode code) const;
+    // Whether the server's error codes include code.
+    bool holds(ISC_STATUS code) const;
     // The server's text, its lines joined by CR LF.
     std::string message() const;
 

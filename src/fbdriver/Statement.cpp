@@ -10,6 +10,11 @@ namespace {
 
 constexpr ISC_STATUS kEndOfCursor = 100;
 
+void checkLength(const std::string& sql) {
+    if (sql.size() > 65535)
+        throw DriverError(dbx::kStatementFailed, "Statement longer than 65535 bytes");
+}
+
 int littleEndian(const unsigned char* bytes, int length) {
     int value = 0;
     for (int i = length - 1; i >= 0; --i) value = value << 8 | bytes[i];
@@ -17,6 +22,20 @@ int littleEndian(const unsigned char* bytes, int length) {
 }
 
 }  // namespace
+
+bool executeImmediately(Attachment& attachment, Transaction& transaction, const std::string& sql,
+                        int dialect) {
+    checkLength(sql);
+    const ClientApi& api = attachment.api();
+    Status status(api);
+    const ISC_STATUS result =
+        api.executeImmediate(status.vector(), attachment.handle(), transaction.handle(),
+                             (unsigned short)sql.size(), sql.data(), dialect, nullptr);
+    // The server checks the statement's columns against the (absent) descriptors before it runs.
+    if (status.holds(isc_dsql_sqlda_err)) return false;
+    status.check(result, dbx::kStatementFailed);
+    return true;
+}
 
 Statement::Statement(Attachment& attachment) : api_(attachment.api()) {
     Status status(api_);
@@ -31,8 +50,7 @@ Statement::~Statement() {
 
 void Statement::prepare(Transaction& transaction, const std::string& sql, int dialect,
                         OutputRow& row) {
-    if (sql.size() > 65535)
-        throw DriverError(dbx::kStatementFailed, "Statement longer than 65535 bytes");
+    checkLength(sql);
     Status status(api_);
     status.check(api_.prepare(status.vector(), transaction.handle(), &handle_,
                               (unsigned short)sql.size(), sql.data(), dialect, row.sqlda()),

@@ -11,6 +11,12 @@ class OutputRow;
 class Transaction;
 struct ClientApi;
 
+// Runs sql in one exchange with the server when it needs no descriptors (no result columns).
+// One that needs them is refused before it runs: then false, and it needs a prepared Statement.
+// Failures throw DriverError(kStatementFailed).
+bool executeImmediately(Attachment& attachment, Transaction& transaction, const std::string& sql,
+                        int dialect);
+
 // One prepared statement; freed on destruction. Failures throw DriverError(kStatementFailed),
 // fetch failures DriverError(kFetchFailed).
 class Statement {

@@ -17,12 +17,12 @@ std::size_t blobLimit(int kilobytes) {
 StatementRun::StatementRun(std::shared_ptr<Attachment> attachment,
                            const std::string& transactionParameters, const std::string& sql,
                            int dialect)
-    : attachment_(std::move(attachment)),
-      transaction_(*attachment_, transactionParameters),
-      statement_(*attachment_) {
-    statement_.prepare(transaction_, sql, dialect, row_);
-    returnsRows_ = statement_.returnsRows();
-    statement_.execute(transaction_, dialect);
+    : attachment_(std::move(attachment)), transaction_(*attachment_, transactionParameters) {
+    if (executeImmediately(*attachment_, transaction_, sql, dialect)) return;
+    statement_.emplace(*attachment_);
+    statement_->prepare(transaction_, sql, dialect, row_);
+    returnsRows_ = statement_->returnsRows();
+    statement_->execute(transaction_, dialect);
 }
 
 dbx::Row StatementRun::currentRow(const FetchOptions& options) {

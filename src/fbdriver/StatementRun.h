@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "db/DriverInterface.h"
@@ -15,8 +16,9 @@ struct FetchOptions {
     int blobKilobytes = -1;  // negative: no limit
 };
 
-// One statement executed in a transaction of its own. Destroyed without commit(), its
-// transaction is rolled back. It keeps the attachment alive until it is gone.
+// One statement executed in a transaction of its own: at once when it has no result columns,
+// else prepared, with its cursor open. Destroyed without commit(), its transaction is rolled
+// back. It keeps the attachment alive until it is gone.
 class StatementRun {
 public:
     StatementRun(std::shared_ptr<Attachment> attachment, const std::string& transactionParameters,
@@ -26,7 +28,7 @@ public:
 
     bool returnsRows() const { return returnsRows_; }
     // Moves to the next row; false after the last one.
-    bool fetch() { return statement_.fetch(row_); }
+    bool fetch() { return returnsRows_ && statement_->fetch(row_); }
     dbx::Row currentRow(const FetchOptions& options);
     void commit() { transaction_.commit(); }
 
@@ -35,7 +37,7 @@ private:
 
     std::shared_ptr<Attachment> attachment_;
     Transaction transaction_;
-    Statement statement_;
+    std::optional<Statement> statement_;  // only when prepared
     OutputRow row_;
     bool returnsRows_ = false;
 };

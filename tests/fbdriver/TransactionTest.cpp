@@ -125,5 +125,27 @@ TEST_F(TransactionTest, LockConflictWithoutWaiting) {
     EXPECT_EQ(marks().front(), (testsupport::Rows::value_type{"B1", "Y"}));
 }
 
+// A statement that hands back values runs once: a second run would turn B2's mark into 'Z'.
+TEST_F(TransactionTest, StatementReturningValuesRunsOnceAndCommitsWithoutACursor) {
+    auto connection = connect();
+    std::unique_ptr<dbx::Cursor> rows;
+    EXPECT_EQ(connection->execute("UPDATE bills SET mark = CASE mark WHEN 'N' THEN 'Y' ELSE 'Z' "
+                                  "END WHERE id = 'B2' RETURNING mark",
+                                  20, rows),
+              dbx::kSuccess);
+    EXPECT_EQ(rows, nullptr);
+    EXPECT_EQ(otherTransactions(), 0);
+    EXPECT_EQ(marks(), (testsupport::Rows{{"B1", "N"}, {"B2", "Y"}, {"B3", "N"}}));
+}
+
+TEST_F(TransactionTest, BlockThatSuspendsDeliversItsRows) {
+    auto connection = connect();
+    EXPECT_EQ(queryAll(*connection,
+                       "EXECUTE BLOCK RETURNS (id VARCHAR(10)) AS BEGIN "
+                       "FOR SELECT id FROM bills ORDER BY id DESC INTO :id DO SUSPEND; END"),
+              (Rows{{"B3"}, {"B2"}, {"B1"}}));
+    EXPECT_EQ(otherTransactions(), 0);
+}
+
 }  // namespace
 }  // namespace fbtest
