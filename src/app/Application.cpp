@@ -15,13 +15,13 @@ Application::Application(int& argc, char** argv)
     setApplicationName(displayText(title_));
 }
 
-bool Application::notify(QObject* receiver, QEvent* event) {
+void Application::runHandler(const std::function<void()>& handler) {
     try {
-        return QApplication::notify(receiver, event);
+        handler();
     } catch (...) {
-        // The handler ran and its failure has been reported: the event is done with.
-        handleException(std::current_exception());
-        return true;
+        auto* application = dynamic_cast<Application*>(QCoreApplication::instance());
+        if (!application) throw;
+        application->handleException(std::current_exception());
     }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The application object: its title, taken from the executable's name, and the one place where
-// an exception that leaves an event handler is caught and shown in the error box.
+// an exception that leaves one of the window's handlers is caught and shown in the error box.
 
 #include <QApplication>
 #include <exception>
+#include <functional>
 #include <string>
 
 // Thrown to end a handler quietly: dropped without a box.
@@ -25,9 +26,13 @@ public:
     Application(int& argc, char** argv);
 
     const std::string& title() const { return title_; }
-    bool notify(QObject* receiver, QEvent* event) override;
     // Shows the error box for the exception in flight; a Cancelled is dropped.
     void handleException(std::exception_ptr error);
+
+    // Runs one of the window's handlers and handles what leaves it right there, so that it
+    // never unwinds through Qt's own frames, which are built without exception support.
+    // Outside an Application the exception goes on to the caller.
+    static void runHandler(const std::function<void()>& handler);
 
 private:
     std::string title_;

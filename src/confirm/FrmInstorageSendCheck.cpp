@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/Application.h"
 #include "app/UserId.h"
 #include "confirm/Placement.h"
 #include "db/ConfigurationPaths.h"
@@ -73,8 +74,8 @@ TFormSalSendCheck::TFormSalSendCheck(QWidget* parent) : QWidget(parent) {
     buildControls();
     wireDatabaseComponents();
     FormSalSendCheck = this;
-    // Sent as an event so that an error leaving FormCreate reaches the application's one
-    // catch point, after which the window still opens.
+    // The window's creation event; an error leaving FormCreate is shown before the window
+    // opens, and the window still opens.
     QEvent create(formCreateEvent());
     QCoreApplication::sendEvent(this, &create);
 }
@@ -93,7 +94,7 @@ void TFormSalSendCheck::showCentred() {
 
 bool TFormSalSendCheck::event(QEvent* event) {
     if (event->type() != formCreateEvent()) return QWidget::event(event);
-    FormCreate();
+    Application::runHandler([this] { FormCreate(); });
     return true;
 }
 
@@ -115,8 +116,8 @@ QFrame* TFormSalSendCheck::buildTopBar() {
     Panel1->setFixedHeight(kBarHeight);
     SpeedButton1 = makeButton("全選", QRect(8, 5, 56, 30), Panel1);
     SpeedButton2 = makeButton("全不選", QRect(64, 5, 56, 30), Panel1);
-    connect(SpeedButton1, &QPushButton::clicked, this, &TFormSalSendCheck::SpeedButton1Click);
-    connect(SpeedButton2, &QPushButton::clicked, this, &TFormSalSendCheck::SpeedButton2Click);
+    connectHandler(SpeedButton1, &TFormSalSendCheck::SpeedButton1Click);
+    connectHandler(SpeedButton2, &TFormSalSendCheck::SpeedButton2Click);
     return Panel1;
 }
 
@@ -125,8 +126,8 @@ QFrame* TFormSalSendCheck::buildBottomBar() {
     Panel2->setFixedHeight(kBarHeight);
     SpeedButton4 = makeButton("放棄確認", QRect(72, 4, 89, 33), Panel2);
     SpeedButton3 = makeButton("確認後離開", QRect(176, 4, 89, 33), Panel2);
-    connect(SpeedButton4, &QPushButton::clicked, this, &TFormSalSendCheck::SpeedButton4Click);
-    connect(SpeedButton3, &QPushButton::clicked, this, &TFormSalSendCheck::SpeedButton3Click);
+    connectHandler(SpeedButton4, &TFormSalSendCheck::SpeedButton4Click);
+    connectHandler(SpeedButton3, &TFormSalSendCheck::SpeedButton3Click);
     return Panel2;
 }
 
@@ -138,6 +139,11 @@ QFrame* TFormSalSendCheck::buildListPanel() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CheckListBox1);
     return Panel3;
+}
+
+void TFormSalSendCheck::connectHandler(QPushButton* button, void (TFormSalSendCheck::*handler)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { Application::runHandler([this, handler] { (this->*handler)(); }); });
 }
 
 void TFormSalSendCheck::wireDatabaseComponents() {

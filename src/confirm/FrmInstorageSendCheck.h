@@ -63,6 +63,7 @@ private:
     QFrame* buildListPanel();
     QFrame* buildBottomBar();
     void wireDatabaseComponents();
+    void connectHandler(QPushButton* button, void (TFormSalSendCheck::*handler)());
 
     bool placed_ = false;
 };

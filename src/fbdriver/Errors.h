@@ -55,6 +55,10 @@ dbx::ResultCode guarded(std::string& lastError, Body&& body) noexcept {
         return error.code();
     } catch (const std::bad_alloc&) {
         return dbx::kNoMemory;
+    } catch (const std::exception& error) {
+        // Nothing may leave the driver; a failure of the runtime itself is still reported.
+        lastError = error.what();
+        return dbx::kNotSupported;
     }
 }
 

@@ -77,11 +77,11 @@ TEST_F(ErrorBox, AnExceptionOfNoStandardTypeShowsAFixedText) {
     EXPECT_EQ(texts(), std::vector<QString>{"Unknown error."});
 }
 
-// A widget whose handler fails the way the window's handlers do.
+// A widget whose handler fails the way the window's handlers do, run as they are run.
 class FailingWidget : public QWidget {
 protected:
     void mousePressEvent(QMouseEvent*) override {
-        throw std::runtime_error("Item 13 may not be changed");
+        Application::runHandler([] { throw std::runtime_error("Item 13 may not be changed"); });
     }
 };
 
@@ -123,8 +123,9 @@ TEST_F(EventWindow, AFailingHandlerReachesTheBoxAndTheApplicationGoesOn) {
 }
 
 TEST_F(EventWindow, AFailingClickHandlerReachesTheBox) {
-    QObject::connect(button_, &QPushButton::clicked,
-                     [] { throw std::runtime_error("Missing Database property"); });
+    QObject::connect(button_, &QPushButton::clicked, [] {
+        Application::runHandler([] { throw std::runtime_error("Missing Database property"); });
+    });
     QTest::mouseClick(button_, Qt::LeftButton);
     EXPECT_EQ(texts(), std::vector<QString>{"Missing Database property."});
     EXPECT_FALSE(button_->isDown());
@@ -133,7 +134,11 @@ TEST_F(EventWindow, AFailingClickHandlerReachesTheBox) {
 TEST_F(ErrorBox, AFailingSentEventReachesTheBox) {
     // The window runs its creation handler this way.
     class FailingObject : public QObject {
-        bool event(QEvent*) override { throw std::runtime_error("Missing DriverName property"); }
+        bool event(QEvent*) override {
+            Application::runHandler(
+                [] { throw std::runtime_error("Missing DriverName property"); });
+            return true;
+        }
     } object;
     QEvent event(QEvent::User);
     EXPECT_TRUE(QCoreApplication::sendEvent(&object, &event));
