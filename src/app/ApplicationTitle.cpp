@@ -16,11 +16,6 @@ std::string_view baseName(std::string_view path) {
 std::string applicationTitle(const std::string& executablePath) {
     std::string title(baseName(executablePath));
     if (title.empty()) return title;
-    for (std::size_t offset = platform::characterLength(title, 0); offset < title.size();) {
-        const std::size_t length = platform::characterLength(title, offset);
-        char& byte = title[offset];
-        if (length == 1 && byte >= 'A' && byte <= 'Z') byte = byte - 'A' + 'a';
-        offset += length;
-    }
-    return title;
+    const std::size_t first = platform::characterLength(title, 0);
+    return title.substr(0, first) + platform::asciiLower(std::string_view(title).substr(first));
 }

@@ -4,32 +4,14 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <iterator>
-#include <string_view>
 
+#include "app/DisplayText.h"
 #include "confirm/CheckListDelegate.h"
 #include "platform/Platform.h"
 
 namespace {
 
 constexpr qint64 kSearchRestartMsecs = 500;
-
-// Folds ASCII letters only: every other byte, double-byte characters included, compares as is.
-char foldAsciiLetter(char byte) { return byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte; }
-
-bool beginsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    std::size_t offset = 0;
-    while (offset < prefix.size()) {
-        const std::size_t length = platform::characterLength(prefix, offset);
-        if (length == 2) {
-            if (text.substr(offset, 2) != prefix.substr(offset, 2)) return false;
-        } else if (foldAsciiLetter(text[offset]) != foldAsciiLetter(prefix[offset])) {
-            return false;
-        }
-        offset += length;
-    }
-    return true;
-}
 
 bool hasCommandModifier(const QKeyEvent* event) {
     return event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
@@ -46,7 +28,7 @@ int CheckListModel::rowCount(const QModelIndex& parent) const {
 QVariant CheckListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
     const int row = index.row();
-    if (role == Qt::DisplayRole) return QString::fromStdString(platform::ansiToUtf8(ids_[row]));
+    if (role == Qt::DisplayRole) return displayText(ids_[row]);
     if (role == Qt::CheckStateRole) return checked(row) ? Qt::Checked : Qt::Unchecked;
     return {};
 }
@@ -189,8 +171,8 @@ void TCheckListBox::keyboardSearch(const QString& search) {
     selectFirstMatch();
 }
 
-// Qt makes the first item current when the list gains the focus; here nothing is current
-// until the user picks an item, so Space right after filling toggles nothing.
+// Qt makes the first item current on focus: the first arrow key would then skip item 0 and the
+// list would look selected before the user picked anything.
 void TCheckListBox::focusInEvent(QFocusEvent* event) {
     const bool hadCurrent = currentIndex().isValid();
     QListView::focusInEvent(event);
@@ -226,7 +208,7 @@ void TCheckListBox::eraseSearchCharacter() {
 
 void TCheckListBox::selectFirstMatch() {
     for (int row = 0; row < count(); ++row) {
-        if (beginsWithIgnoringCase(model_.id(row), searchText_)) {
+        if (platform::startsWithIgnoringAsciiCase(model_.id(row), searchText_)) {
             selectRow(row);
             return;
         }

@@ -1,31 +1,10 @@
 #include "db/ConfigFile.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "db/Text.h"
+#include "platform/Platform.h"
 
 namespace db {
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Cuts the first line off text, whichever of CR LF, LF or CR ends it.
-std::string_view takeLine(std::string_view& text) {
-    const auto end = text.find_first_of("\r\n");
-    const std::string_view line = text.substr(0, end);
-    if (end == std::string_view::npos)
-        text = {};
-    else
-        text.remove_prefix(text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1);
-    return line;
-}
 
 std::optional<std::string_view> sectionName(std::string_view line) {
     if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
@@ -41,12 +20,13 @@ void addEntry(Params& params, std::string_view line) {
 
 }  // namespace
 
-Params configSectionFromBytes(std::string_view text, std::string_view section) {
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+Params configSectionFromBytes(std::string_view fileBytes, std::string_view section) {
+    const std::string ansi = platform::ansiFileText(fileBytes);
+    std::string_view text = ansi;
     Params params;
     bool inSection = false;
     while (!text.empty()) {
-        const std::string_view line = trimmed(takeLine(text));
+        const std::string_view line = trimmed(platform::takeLine(text));
         if (line.empty() || line.front() == ';') continue;
         if (const auto name = sectionName(line)) {
             if (inSection) break;
@@ -59,7 +39,7 @@ Params configSectionFromBytes(std::string_view text, std::string_view section) {
 }
 
 std::optional<Params> readConfigSection(const std::string& path, std::string_view section) {
-    const auto text = readFile(path);
+    const auto text = platform::readFileBytes(path);
     if (!text) return std::nullopt;
     return configSectionFromBytes(*text, section);
 }

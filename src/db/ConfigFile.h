@@ -4,8 +4,8 @@
 // comment line, lines before the first section are ignored, and a line is split at its first
 // "=". A line that starts with "[" but does not end with "]" is no section header, and a line
 // without "=" is ignored. Of sections with the same name the first counts. Lines may end in
-// CR LF, LF or CR; a UTF-8 byte order mark at the start is skipped, so that the first header
-// of a file saved with one is still found. Every call reads the file anew.
+// CR LF, LF or CR; a file that starts with the UTF-8 byte order mark is read as UTF-8, as a
+// profile file is. Every call reads the file anew.
 
 #include <optional>
 #include <string>

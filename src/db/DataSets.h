@@ -13,7 +13,7 @@ class SqlDataSet {
 public:
     SqlConnection* sqlConnection = nullptr;
     std::string commandText;
-    int maxBlobSize = -1;
+    int maxBlobSize = -1;  // carried as the window sets it; only this value is supported
 
     // Runs commandText, without its leading blanks, on the connection (opening it when needed)
     // and reads every row.
@@ -50,7 +50,8 @@ public:
     SqlConnection* sqlConnection = nullptr;
     std::vector<std::string> sql;  // statement text, one entry per line
 
-    void close() {}  // holds no open statement between runs
+    // Carried as the window calls it; holds no open statement between runs.
+    void close() {}
     // Runs the lines of sql, each followed by CR LF, as one statement without result rows.
     void execSql();
 };

@@ -33,7 +33,7 @@ SqlConnection::SqlConnection(std::string name) : name_(std::move(name)) {}
 
 SqlConnection::~SqlConnection() { close(); }
 
-// Everything is built in locals and kept only once the connection stands, so a failure at any
+// The driver and the connection are kept only once the connection stands, so a failure at any
 // step leaves the connection closed.
 void SqlConnection::open() {
     if (connected()) return;

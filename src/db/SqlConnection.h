@@ -40,6 +40,7 @@ public:
     std::string libraryName = "dbexpint.dll";
     std::string getDriverFunc = "getSQLDriverINTERBASE";
     std::string vendorLib = "gds32.dll";
+    // Carried as the window sets them; only these values are supported.
     bool loadParamsOnConnect = true;
     bool loginPrompt = false;
     bool keepConnection = true;

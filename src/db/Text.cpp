@@ -21,20 +21,10 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-std::string lowerCase(std::string_view text) {
-    std::string lower(text);
-    for (std::size_t i = 0; i < lower.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(lower[i]);
-        if (platform::isLeadByte(byte))
-            ++i;
-        else if (byte >= 'A' && byte <= 'Z')
-            lower[i] = static_cast<char>(byte - 'A' + 'a');
-    }
-    return lower;
-}
+std::string lowerCase(std::string_view text) { return platform::asciiLower(text); }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && lowerCase(a) == lowerCase(b);
+    return platform::equalsIgnoringAsciiCase(a, b);
 }
 
 }  // namespace db

@@ -23,6 +23,12 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
+    // Back to the initial state, whatever the last use stopped on.
+    Converter& reset() {
+        iconv(descriptor_, nullptr, nullptr, nullptr, nullptr);
+        return *this;
+    }
+
     // Appends the conversion of in to out up to the first byte that does not convert; returns
     // the number of bytes of in consumed.
     std::size_t convert(std::string_view in, std::string& out) {
@@ -42,6 +48,21 @@ public:
 private:
     iconv_t descriptor_;
 };
+
+// Opened once per thread: items are converted every time they are painted.
+Converter& toUtf8() {
+    thread_local Converter converter("UTF-8", "CP950");
+    return converter.reset();
+}
+
+Converter& toAnsi() {
+    thread_local Converter converter("CP950", "UTF-8");
+    return converter.reset();
+}
+
+char asciiLowerByte(char byte) {
+    return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
+}
 
 // The length of the UTF-8 sequence at offset as far as it is well formed: its lead byte and
 // the continuation bytes that follow, at least 1.
@@ -73,7 +94,7 @@ std::size_t lastCharacterStart(std::string_view text) {
 }
 
 std::string ansiToUtf8(std::string_view ansi) {
-    Converter converter("UTF-8", "CP950");
+    Converter& converter = toUtf8();
     std::string utf8;
     std::size_t offset = 0;
     while (offset < ansi.size()) {
@@ -87,7 +108,7 @@ std::string ansiToUtf8(std::string_view ansi) {
 }
 
 std::string utf8ToAnsi(std::string_view utf8) {
-    Converter converter("CP950", "UTF-8");
+    Converter& converter = toAnsi();
     std::string ansi;
     std::size_t offset = 0;
     while (offset < utf8.size()) {
@@ -98,6 +119,31 @@ std::string utf8ToAnsi(std::string_view utf8) {
         }
     }
     return ansi;
+}
+
+std::string asciiLower(std::string_view text) {
+    std::string lower(text);
+    for (std::size_t offset = 0; offset < lower.size(); offset += characterLength(lower, offset)) {
+        lower[offset] = asciiLowerByte(lower[offset]);
+    }
+    return lower;
+}
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t offset = 0; offset < a.size();) {
+        const std::size_t length = characterLength(a, offset);
+        const bool same = length == 2 ? a.substr(offset, 2) == b.substr(offset, 2)
+                                      : asciiLowerByte(a[offset]) == asciiLowerByte(b[offset]);
+        if (!same) return false;
+        offset += length;
+    }
+    return true;
+}
+
+bool startsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           equalsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 // code page unless a function says UTF-8.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,21 @@ std::size_t lastCharacterStart(std::string_view text);
 std::string ansiToUtf8(std::string_view ansi);
 // UTF-8 to ANSI bytes; a character the code page lacks becomes '?'.
 std::string utf8ToAnsi(std::string_view utf8);
+// ASCII letters fold, nothing else does: the trail byte of a double-byte character may look
+// like a letter and is left as it is.
+std::string asciiLower(std::string_view text);
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool startsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix);
+
+// --- Text files ----------------------------------------------------------------------------
+
+// The whole content of the file at path; nothing when it cannot be opened.
+std::optional<std::string> readFileBytes(const std::string& path);
+// Cuts the first line off text, whichever of CR LF, LF or CR ends it, and returns it without
+// its line end.
+std::string_view takeLine(std::string_view& text);
+// A file's text in the ANSI code page: one that starts with the UTF-8 mark is read as UTF-8.
+std::string ansiFileText(std::string_view fileBytes);
 
 // --- Executable path -----------------------------------------------------------------------
 

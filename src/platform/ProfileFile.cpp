@@ -28,30 +28,6 @@ std::string_view trimmed(std::string_view text) {
     return start == std::string_view::npos ? std::string_view() : trimmedRight(text.substr(start));
 }
 
-char asciiLower(char byte) { return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte; }
-
-// Double-byte characters compare byte for byte: their trail bytes may look like letters.
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t offset = 0; offset < a.size();) {
-        const std::size_t length = characterLength(a, offset);
-        const bool same = length == 2 ? a.substr(offset, 2) == b.substr(offset, 2)
-                                      : asciiLower(a[offset]) == asciiLower(b[offset]);
-        if (!same) return false;
-        offset += length;
-    }
-    return true;
-}
-
-// Removes the first line from text and returns it without its line end.
-std::string_view takeLine(std::string_view& text) {
-    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-    const std::string_view line = text.substr(0, end);
-    const bool crLf = text.substr(end, 2) == "\r\n";
-    text.remove_prefix(std::min(text.size(), end + (crLf ? 2 : 1)));
-    return line;
-}
-
 // The name in a line "[name]"; a ']' that is the trail byte of a double-byte character does
 // not end it.
 std::string_view sectionName(std::string_view line) {
@@ -63,7 +39,8 @@ std::string_view sectionName(std::string_view line) {
 // The value of a line "key = value" when its key is the one asked for.
 std::optional<std::string_view> valueOf(std::string_view line, std::string_view key) {
     const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos || !sameName(trimmed(line.substr(0, equals)), key)) {
+    if (equals == std::string_view::npos ||
+        !equalsIgnoringAsciiCase(trimmed(line.substr(0, equals)), key)) {
         return std::nullopt;
     }
     return trimmed(line.substr(equals + 1));
@@ -83,26 +60,12 @@ std::optional<std::string> findValue(std::string_view text, std::string_view sec
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             if (inSection) return std::nullopt;
-            inSection = sameName(sectionName(line), section);
+            inSection = equalsIgnoringAsciiCase(sectionName(line), section);
         } else if (inSection) {
             if (const auto value = valueOf(line, key)) return std::string(unquoted(*value));
         }
     }
     return std::nullopt;
-}
-
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-// The file's text in the ANSI code page.
-std::string ansiText(std::string content) {
-    if (!content.starts_with(kUtf8Mark)) return content;
-    return utf8ToAnsi(std::string_view(content).substr(kUtf8Mark.size()));
 }
 
 // text cut to at most maxBytes bytes without splitting a double-byte character.
@@ -116,11 +79,32 @@ std::string truncated(std::string_view text, std::size_t maxBytes) {
 
 }  // namespace
 
+std::optional<std::string> readFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+std::string_view takeLine(std::string_view& text) {
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    const std::string_view line = text.substr(0, end);
+    const bool crLf = text.substr(end, 2) == "\r\n";
+    text.remove_prefix(std::min(text.size(), end + (crLf ? 2 : 1)));
+    return line;
+}
+
+std::string ansiFileText(std::string_view fileBytes) {
+    if (!fileBytes.starts_with(kUtf8Mark)) return std::string(fileBytes);
+    return utf8ToAnsi(fileBytes.substr(kUtf8Mark.size()));
+}
+
 std::string profileStringFromBytes(std::string_view fileBytes, std::string_view section,
                                    std::string_view key, std::string_view defaultValue,
                                    std::size_t bufferSize) {
     if (bufferSize == 0) return {};
-    const auto value = findValue(ansiText(std::string(fileBytes)), section, key);
+    const auto value = findValue(ansiFileText(fileBytes), section, key);
     const std::string_view text = value ? std::string_view(*value) : trimmedRight(defaultValue);
     // The service hands back a C string: a value ends at its first NUL.
     return truncated(text.substr(0, text.find('\0')), bufferSize - 1);
@@ -130,7 +114,7 @@ std::string readProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view defaultValue,
                               std::size_t bufferSize) {
     // A missing file reads like an empty one: neither holds the key.
-    return profileStringFromBytes(readFile(path).value_or(std::string()), section, key,
+    return profileStringFromBytes(readFileBytes(path).value_or(std::string()), section, key,
                                   defaultValue, bufferSize);
 }
 

@@ -66,6 +66,9 @@ const ConfigCase kConfigCases[] = {
      {{byteRange(0x21, 0x3C), byteRange(0x3E, 0xFF)}}},  // split at 0x3D, bytes to 0x20 trimmed
     {"MegabyteLine", "[Quenby]\nA=" + kMegabyte + "\nB=2\n", {{"A", kMegabyte}, {"B", "2"}}},
     {"ByteOrderMarkWithCrLineEnds", "\xEF\xBB\xBF[Quenby]\ra=1\r", {{"a", "1"}}},
+    {"Utf8FileWithMarkComesBackInBig5",
+     "\xEF\xBB\xBF[Quenby]\r\nUser_Name=\xE8\xA8\xB1\xE4\xB8\x80\r\n",
+     {{"User_Name", "\xB3\x5C\xA4\x40"}}},
     {"DoubleByteTextPassesThrough",
      "[Quenby]\nUser_Name=\xB3\x5C\xA4\x40\n",
      {{"User_Name", "\xB3\x5C\xA4\x40"}}},
